@@ -38,7 +38,11 @@ void WorkLog::exportLog()
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    // An uncommitted QSaveFile removes its temporary file when destroyed.
+    // Unbuffered, so a short write (a full disk stops a write part-way without
+    // an error) shows in write()'s count: through the buffer, Qt's flush at
+    // commit() loses it and renames a truncated file over the target. An
+    // uncommitted QSaveFile removes its temporary file when destroyed.
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        && file.write(bytes) == bytes.size() && file.commit();
 }

@@ -8,8 +8,8 @@ packages=(
     cmake ninja-build g++ qt6-base-dev libboost-regex-dev
     # run: the platform plugins, a Chinese font, Qt's own Chinese texts
     qt6-qpa-plugins fonts-wqy-zenhei qt6-translations-l10n
-    # tests of the real program in a real X server
-    xvfb xdotool imagemagick x11-utils
+    # tests of the real program in a real X server, and of its package
+    xvfb openbox xdotool imagemagick x11-utils dpkg-dev desktop-file-utils
 )
 
 missing=()

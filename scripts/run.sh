@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-# Until the main window lands, the work period runs without one: a short
-# period with a pause, replayed by the scenario runner.
-exec build/tools/scenario/quenvalle-scenario tools/scenario/demo.scn
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "quenvalle needs a graphical session: neither DISPLAY nor WAYLAND_DISPLAY is set." >&2
+    exit 1
+fi
+exec build/app/quenvalle

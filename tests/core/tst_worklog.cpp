@@ -110,6 +110,7 @@ private slots:
     void cancelledDialogWritesNothing();
     void failedExportKeepsTheOldFile_data();
     void failedExportKeepsTheOldFile();
+    void exportToANameOutsideGbk();
 
 private:
     QTemporaryDir m_dir;
@@ -212,6 +213,8 @@ void WorkLogTest::failedExportKeepsTheOldFile_data()
     QTest::newRow("disk full") << u"full.txt"_s << true;
     QTest::newRow("folder vanished") << u"gone/log.txt"_s << false;
     QTest::newRow("target is a folder") << u"folder"_s << false;
+    QTest::newRow("name longer than the platform allows") << QString(300, u'a') + u".txt"_s << false;
+    QTest::newRow("folder outside GBK vanished") << u"记录😀/log.txt"_s << false;
 }
 
 void WorkLogTest::failedExportKeepsTheOldFile()
@@ -245,8 +248,21 @@ void WorkLogTest::failedExportKeepsTheOldFile()
 
     QCOMPARE(view.messages.size(), 1);
     QVERIFY(view.messages[0].text.startsWith(Gbk::fromUnicode(u"保存失败！")));
-    QVERIFY(view.messages[0].text.endsWith(Gbk::fromUnicode(path)));
+    // The path is named whole, characters outside GBK included.
+    QVERIFY(Gbk::toUnicode(view.messages[0].text).endsWith(path));
     QCOMPARE(view.messages[0].caption, Gbk::fromUnicode(u"信息："));
+}
+
+void WorkLogTest::exportToANameOutsideGbk()
+{
+    // File names are the system's, not GBK: a name GBK cannot spell is
+    // written like any other.
+    FakeLogView view;
+    view.savePath = m_dir.filePath(u"工作记录😀.txt"_s);
+    WorkLog(view).exportLog();
+    QCOMPARE(contentOf(*view.savePath), texts().initialLog);
+    QCOMPARE(view.messages.size(), 1);
+    QCOMPARE(view.messages[0].text, texts().exportSucceeded);
 }
 
 QTEST_GUILESS_MAIN(WorkLogTest)

@@ -17,18 +17,16 @@ MainWindowBinding::MainWindowBinding(MainWindow &window, const Clock &clock, Not
     , m_workPeriod(*this, clock)
     , m_workLog(*this)
 {
-    WorkPeriod *period = &m_workPeriod;
-    WorkLog *log = &m_workLog;
-    connect(window.startButton, &QPushButton::clicked, this, [period] { period->startPeriod(); });
-    connect(window.endButton, &QPushButton::clicked, this, [period] { period->endPeriod(); });
-    connect(window.pauseButton, &QPushButton::clicked, this, [period] { period->togglePause(); });
-    connect(window.countdownTimer, &PeriodTimer::timeout, this, [period] { period->tick(); });
-    connect(window.reminderTimer, &PeriodTimer::timeout, this, [period] { period->reminderTick(); });
+    connect(window.startButton, &QPushButton::clicked, this, [this] { m_workPeriod.startPeriod(); });
+    connect(window.endButton, &QPushButton::clicked, this, [this] { m_workPeriod.endPeriod(); });
+    connect(window.pauseButton, &QPushButton::clicked, this, [this] { m_workPeriod.togglePause(); });
+    connect(window.countdownTimer, &PeriodTimer::timeout, this, [this] { m_workPeriod.tick(); });
+    connect(window.reminderTimer, &PeriodTimer::timeout, this, [this] { m_workPeriod.reminderTick(); });
     // clicked comes after the check box has toggled itself.
-    connect(window.reminderOption, &QCheckBox::clicked, this, [period] { period->guardReminderOption(); });
-    connect(window.overtimeOption, &QCheckBox::clicked, this, [period] { period->explainOvertimeOption(); });
-    connect(window.clearButton, &QPushButton::clicked, this, [log] { log->clearLog(); });
-    connect(window.exportButton, &QPushButton::clicked, this, [log] { log->exportLog(); });
+    connect(window.reminderOption, &QCheckBox::clicked, this, [this] { m_workPeriod.guardReminderOption(); });
+    connect(window.overtimeOption, &QCheckBox::clicked, this, [this] { m_workPeriod.explainOvertimeOption(); });
+    connect(window.clearButton, &QPushButton::clicked, this, [this] { m_workLog.clearLog(); });
+    connect(window.exportButton, &QPushButton::clicked, this, [this] { m_workLog.exportLog(); });
 }
 
 QByteArray MainWindowBinding::minutesText() const

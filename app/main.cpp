@@ -18,7 +18,6 @@
 #include <QTranslator>
 
 #include <exception>
-#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -58,8 +57,10 @@ int main(int argc, char **argv)
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtTexts);
 
-        auto pieces = std::make_unique<SkinPieceArray>();
-        Notifier notifier(*pieces);
+        // The popup's skin slots: all zero before the first event, released
+        // once when main returns, after the notifier that writes them.
+        SkinPieceArray pieces;
+        Notifier notifier(pieces);
 
         SystemClock clock;
         QPointer<MainWindow> window = new MainWindow;
@@ -80,7 +81,6 @@ int main(int argc, char **argv)
 
         window->show();
         app.exec();
-        pieces.reset(); // the shutdown routine: released once, after the loop
         return 0;
     } catch (const std::exception &error) {
         QMessageBox::critical(nullptr, u"Quenvalle"_s,

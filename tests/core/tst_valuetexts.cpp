@@ -30,6 +30,10 @@ private slots:
     void textToInteger();
     void gbkRoundTrip_data();
     void gbkRoundTrip();
+    void gbkCutCharacterAtTheEnd_data();
+    void gbkCutCharacterAtTheEnd();
+    void gbkLoneSurrogateAtTheEnd_data();
+    void gbkLoneSurrogateAtTheEnd();
 };
 
 void ValueTextsTest::dateTimeText_data()
@@ -180,6 +184,44 @@ void ValueTextsTest::gbkRoundTrip()
     QFETCH(QByteArray, bytes);
     QCOMPARE(Gbk::fromUnicode(text), bytes);
     QCOMPARE(Gbk::toUnicode(bytes), text);
+}
+
+// A character cut off at the very end of the bytes converts as it does with
+// more text after it (a replacement), never vanishing without a trace.
+void ValueTextsTest::gbkCutCharacterAtTheEnd_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("lone lead byte") << QByteArray("\xA3");
+    QTest::newRow("text, then a lone lead byte") << QByteArray("12\xA3");
+    QTest::newRow("first byte of a four-byte form") << QByteArray("\x81");
+    QTest::newRow("two bytes of a four-byte form") << QByteArray("\x81\x30");
+    QTest::newRow("three bytes of a four-byte form") << QByteArray("\x81\x30\x81");
+    QTest::newRow("whole character, then a cut one") << gbk(u"五") + "\x94\x39\xFC";
+}
+
+void ValueTextsTest::gbkCutCharacterAtTheEnd()
+{
+    QFETCH(QByteArray, bytes);
+    const QString atTheEnd = Gbk::toUnicode(bytes);
+    QVERIFY(atTheEnd.contains(QChar::ReplacementCharacter));
+    QCOMPARE(atTheEnd + u"\n"_s, Gbk::toUnicode(bytes + "\n"));
+}
+
+// Likewise a surrogate without its partner at the end of a text.
+void ValueTextsTest::gbkLoneSurrogateAtTheEnd_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("high surrogate alone") << QString(QChar(0xD83D));
+    QTest::newRow("text, then a high surrogate") << u"ab"_s + QChar(0xD83D);
+    QTest::newRow("low surrogate alone") << QString(QChar(0xDE00));
+}
+
+void ValueTextsTest::gbkLoneSurrogateAtTheEnd()
+{
+    QFETCH(QString, text);
+    const QByteArray atTheEnd = Gbk::fromUnicode(text);
+    QCOMPARE(atTheEnd.size(), text.size());
+    QCOMPARE(atTheEnd + "\n", Gbk::fromUnicode(text + u"\n"_s));
 }
 
 QTEST_GUILESS_MAIN(ValueTextsTest)

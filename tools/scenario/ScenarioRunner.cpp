@@ -127,14 +127,21 @@ bool ScenarioRunner::click(QStringView what)
 
 bool ScenarioRunner::run(QStringView seconds)
 {
-    // Whole milliseconds only; twelve digits of seconds are more than any
-    // scenario needs and keep the sum far from overflow.
+    // Whole milliseconds only; twelve digits of seconds keep the product far
+    // from overflow, and the bound below is what a run may actually take.
     static const QRegularExpression decimal(u"^(\\d{1,12})(?:\\.(\\d{1,3}))?$"_s);
+    // Every timer event up to the end of a run is delivered, so its cost
+    // grows with its length: a day with both timers running is close to a
+    // million events, and twelve digits of seconds would take practically
+    // forever. A longer stretch of time is written as several runs.
+    static constexpr qint64 longestRunMs = qint64(24) * 60 * 60 * 1000;
     const QRegularExpressionMatch match = decimal.match(seconds.toString());
     if (!match.hasMatch())
         return false;
     const qint64 ms = match.capturedView(1).toLongLong() * 1000
         + match.captured(2).leftJustified(3, u'0').toLongLong();
+    if (ms > longestRunMs)
+        return false;
     deliverTimerEventsUntil(m_clock.elapsedMs() + ms);
     return true;
 }

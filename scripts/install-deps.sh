@@ -10,6 +10,8 @@ packages=(
     qt6-qpa-plugins fonts-wqy-zenhei qt6-translations-l10n
     # tests of the real program in a real X server, and of its package
     xvfb openbox xdotool imagemagick x11-utils dpkg-dev desktop-file-utils
+    # the fuzz targets: clang with its libFuzzer and sanitizer runtimes
+    clang libclang-rt-14-dev
 )
 
 missing=()

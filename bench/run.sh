@@ -21,8 +21,9 @@ for argument in "$@"; do
     esac
 done
 
-"$root/scripts/install-deps.sh"
-"$bench/install-deps.sh" ${with_peers:+--peers}
+# On top of the project's own packages: plain xcb and its XTest extension
+# for the X event watcher, and with --peers the timer measured beside us.
+"$root/scripts/install-deps.sh" libxcb1-dev libxcb-xtest0-dev ${with_peers:+ktimer}
 
 build=$root/build-bench
 cmake -S "$bench" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -5,7 +5,7 @@
 // Every reading of the time goes through a Clock, so tests drive a virtual one.
 //
 // A reading is a local wall-clock date-time to the whole second. It is kept in
-// a QDateTime with the UTC spec only as a zone-free carrier: differences are
+// a QDateTime set to UTC only as a zone-free carrier: differences are
 // taken between wall-clock readings, so 1830 s after 09:05:07 is 09:35:37 on
 // any machine. A null QDateTime stands for "no time yet".
 class Clock

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the project needs, only those missing.
-# Runs as root, or through sudo otherwise.
+# Installs the Debian 12 packages the project needs, and any named on the
+# command line, only those missing. Runs as root, or through sudo otherwise.
+#   install-deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
     xvfb openbox xdotool imagemagick x11-utils dpkg-dev desktop-file-utils
     # the fuzz targets: clang with its libFuzzer and sanitizer runtimes
     clang libclang-rt-14-dev
+    "$@"
 )
 
 missing=()
